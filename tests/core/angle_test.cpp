@@ -26,7 +26,7 @@ TEST(sub_Hr, SplitsTheDmmssNotation)
         {"value stored just below its decimal", 2.3, 2.5, 2, 30, 0},
         {"negative", -12.003, -12.00833333333333, -12, 0, 30},
         {"seventy minutes accepted", 10.7, 11.16666666666667, 10, 70, 0},
-        {"fractions of a second", 35.04231846, 35.07384957222222, 35, 4, 23},
+        {"fractions of a second", 35.04231846, 35.07310683333333, 35, 4, 23},
         {"zero", 0.0, 0.0, 0, 0, 0},
     };
     for (const auto& c : cases) {

@@ -22,7 +22,7 @@ TEST(AngleText, EveryForm)
         {"three decimals", angleTextSeconds(dms(36, 52, 11.632), 3), " 36°52′11.632″"},
         {"five decimals, negative", angleTextSeconds(-dms(12, 3, 4.5), 5), "-12° 3′ 4.50000″"},
         {"decimal degrees in four", angleTextSeconds(dms(45, 30, 15), 3, 4), "  45°30′15.000″"},
-        {"sign chosen by caller", angleTextSecondsSigned(-dms(0, 40, 9.25), 2, '-'), "-  0°40′ 9.25″"},
+        {"sign chosen by caller", angleTextSecondsSigned(-dms(0, 40, 9.25), 2, '-'), "- 0°40′ 9.25″"},
         {"columns with six decimals", angleColumnsSeconds(45.0, 6), "  45  0  0.000000"},
         {"inverse of (-1, 1) shows 135°", angleTextPlain(134.9999999999998), "135°0′0″"},
     };
