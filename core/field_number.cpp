@@ -145,7 +145,7 @@ std::string fieldNumberText(double x)
         text += mantissa.substr(0, 1);
         if (mantissa.size() > 1)
             text += '.' + mantissa.substr(1);
-        char exp[8];
+        char exp[16];
         std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
         return text + exp;
     }
