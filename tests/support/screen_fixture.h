@@ -1,0 +1,66 @@
+#pragma once
+// The one fixture of every screen and shell test: the offscreen platform, the
+// program-wide values reset, message boxes answered without a modal loop, a
+// temporary folder for the settings file, and a watchdog that fails a test on
+// an unexpected modal dialog instead of hanging.
+
+#include "message_boxes.h"
+
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+#include <deque>
+#include <gtest/gtest.h>
+#include <vector>
+
+// Message boxes that record what they were asked to show and answer from a
+// queue (OK, or Yes when the box has no OK, once the queue is empty).
+class RecordedBoxes final : public MessageBoxes {
+public:
+    struct Shown {
+        QMessageBox::Icon icon;
+        QString title;
+        QString text;
+        QMessageBox::StandardButtons buttons;
+    };
+    std::vector<Shown> shown;
+    std::deque<QMessageBox::StandardButton> answers;
+
+    QMessageBox::StandardButton show(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                     const QString& text, QMessageBox::StandardButtons buttons) override;
+};
+
+class ScreenTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    // Shows a top-level widget and waits until it is exposed and active.
+    void showActive(QWidget* widget);
+    // Activates the window again, as a closing modal dialog would.
+    void reactivate(QWidget* widget);
+
+    // The child of root named name, failing the test when there is none.
+    template <typename W = QLineEdit>
+    static W* child(const QWidget* root, const char* name)
+    {
+        W* w = root->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << "no control " << name;
+        return w;
+    }
+    static QString textOf(const QWidget* root, const char* name) { return child<QLineEdit>(root, name)->text(); }
+
+    // A click into the field, then the keys of text (replacing the selection).
+    static void type(QWidget* field, const QString& text);
+    static void pressEnter(QWidget* field);
+    // Moves the focus to another control, as a click on it would.
+    static void focusTo(QWidget* control);
+
+    RecordedBoxes boxes;
+    QTemporaryDir tempDir;
+
+private:
+    QTimer watchdog_;
+};
