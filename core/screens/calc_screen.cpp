@@ -30,12 +30,14 @@ CalcScreen::CalcScreen(const QString& objectName, const QString& caption, QWidge
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
-void CalcScreen::closeScreen()
+void CalcScreen::closeScreen() { closeHostedWindow(this); }
+
+void closeHostedWindow(QWidget* window)
 {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
         sub->close();
     else
-        close();
+        window->close();
 }
 
 void CalcScreen::setFieldHandlers(QWidget* control, FieldHandlers handlers)

@@ -51,6 +51,9 @@ private:
     std::map<QObject*, Field> fields_;
 };
 
+// Closes window together with the sub-window of the main window that holds it.
+void closeHostedWindow(QWidget* window);
+
 // The value of a field: the number its text reads as.
 double fieldValue(const QLineEdit* field);
 

@@ -36,8 +36,9 @@ void ScreenTest::SetUp()
     setMessageBoxes(&boxes);
     ASSERT_TRUE(tempDir.isValid());
     watchdog_.setInterval(200);
-    QObject::connect(&watchdog_, &QTimer::timeout, [] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+    QObject::connect(&watchdog_, &QTimer::timeout, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && !expectedModals.contains(modal->objectName())) {
             ADD_FAILURE() << "unexpected modal dialog: " << modal->windowTitle().toStdString();
             if (auto* dialog = qobject_cast<QDialog*>(modal))
                 dialog->reject();

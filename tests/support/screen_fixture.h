@@ -7,12 +7,18 @@
 #include "message_boxes.h"
 
 #include <QLineEdit>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
+#include <ostream>
 #include <gtest/gtest.h>
 #include <vector>
+
+// Readable Qt texts in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& texts, std::ostream* os) { *os << '{' << texts.join(", ").toStdString() << '}'; }
 
 // Message boxes that record what they were asked to show and answer from a
 // queue (OK, or Yes when the box has no OK, once the queue is empty).
@@ -60,6 +66,8 @@ protected:
 
     RecordedBoxes boxes;
     QTemporaryDir tempDir;
+    // Object names of modal dialogs the test opens on purpose.
+    QStringList expectedModals;
 
 private:
     QTimer watchdog_;
