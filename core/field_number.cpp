@@ -12,25 +12,29 @@ namespace {
 
 bool isSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
-// Walks a text character by character, passing over blanks, tabs and line feeds.
+// Walks a text character by character. The field reading passes over blanks,
+// tabs and line feeds wherever they stand; the strict reading only before and
+// after the number.
 class Cursor {
 public:
-    explicit Cursor(std::string_view text) : text_(text) { skip(); }
+    Cursor(std::string_view text, bool skipInside) : text_(text), skipInside_(skipInside) { skip(); }
     bool atEnd() const { return pos_ >= text_.size(); }
     char peek() const { return atEnd() ? '\0' : text_[pos_]; }
     void advance()
     {
         ++pos_;
-        skip();
+        if (skipInside_)
+            skip();
     }
-
-private:
     void skip()
     {
         while (pos_ < text_.size() && isSkipped(text_[pos_]))
             ++pos_;
     }
+
+private:
     std::string_view text_;
+    bool skipInside_;
     std::size_t pos_ = 0;
 };
 
@@ -60,23 +64,20 @@ double readRadixInteger(Cursor& in, int radix)
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-} // namespace
-
-double readFieldNumber(std::string_view text)
+// The number at the start of in; complete is false when no digit was found or
+// an exponent mark had no digits after it.
+double readNumber(Cursor& in, bool& complete)
 {
-    Cursor in(text);
+    complete = false;
     if (in.peek() == '&') {
         in.advance();
         const char kind = in.peek();
-        if (kind == 'H' || kind == 'h') {
-            in.advance();
-            return readRadixInteger(in, 16);
-        }
-        if (kind == 'O' || kind == 'o') {
-            in.advance();
-            return readRadixInteger(in, 8);
-        }
-        return 0.0;
+        const int radix = (kind == 'H' || kind == 'h') ? 16 : (kind == 'O' || kind == 'o') ? 8 : 0;
+        if (radix == 0)
+            return 0.0;
+        in.advance();
+        complete = digitValue(in.peek(), radix) >= 0;
+        return readRadixInteger(in, radix);
     }
 
     // The accepted characters are copied into a plain C number text for strtod.
@@ -101,6 +102,7 @@ double readFieldNumber(std::string_view text)
     }
     if (!digits)
         return 0.0;
+    complete = true;
     const char e = in.peek();
     if (e == 'E' || e == 'e' || e == 'D' || e == 'd') {
         std::string exponent = "e";
@@ -109,18 +111,36 @@ double readFieldNumber(std::string_view text)
             exponent += in.peek();
             in.advance();
         }
-        bool expDigits = false;
-        for (; isDigit(in.peek()); in.advance()) {
-            expDigits = true;
+        for (; isDigit(in.peek()); in.advance())
             exponent += in.peek();
-        }
-        if (expDigits)
+        complete = exponent.size() > 1 && isDigit(exponent.back());
+        if (complete)
             number += exponent;
     }
     errno = 0;
     const double value = std::strtod(number.c_str(), nullptr);
     if (errno == ERANGE && std::isinf(value))
         throw RuntimeError(RuntimeError::Overflow);
+    return value;
+}
+
+} // namespace
+
+double readFieldNumber(std::string_view text)
+{
+    Cursor in(text, true);
+    bool complete = false;
+    return readNumber(in, complete);
+}
+
+double readStrictNumber(std::string_view text)
+{
+    Cursor in(text, false);
+    bool complete = false;
+    const double value = readNumber(in, complete);
+    in.skip();
+    if (!complete || !in.atEnd())
+        throw RuntimeError(RuntimeError::TypeMismatch);
     return value;
 }
 

@@ -14,6 +14,12 @@
 // leading number reads as 0. A magnitude beyond the double range raises overflow.
 double readFieldNumber(std::string_view text);
 
+// The number a whole text stands for, blanks, tabs and line feeds allowed only
+// before and after it: sign, digits with at most one point, an optional
+// exponent (E or D), or an &H / &O integer. Any other text, the empty one
+// included, raises type mismatch (13).
+double readStrictNumber(std::string_view text);
+
 // The shortest decimal text of x with at most 15 significant digits: no trailing
 // zeros, "0" before a leading point, no sign on zero. Magnitudes from 1e-5 up to
 // below 1e15 are written in positional form; others in exponent form, such as

@@ -1,6 +1,7 @@
 #include "field_number.h"
 #include "runtime_error.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -31,6 +32,30 @@ TEST(readFieldNumber, BeyondTheDoubleRangeOverflows)
         FAIL();
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), RuntimeError::Overflow);
+    }
+}
+
+TEST(readStrictNumber, WholeTextMustBeANumber)
+{
+    struct Case {
+        const char* text;
+        double value; // NAN: type mismatch
+    } const cases[] = {
+        {"12", 12},     {" 9 ", 9},      {"-2.5", -2.5}, {"1.5D3", 1500}, {"&H1F", 31},  {"10\t", 10},
+        {"abc", NAN},   {"", NAN},       {"12abc", NAN}, {"1 2", NAN},    {"1.5E", NAN}, {"-", NAN},
+        {"&H", NAN},    {"&X1", NAN},
+    };
+    for (const auto& c : cases) {
+        if (std::isnan(c.value)) {
+            try {
+                readStrictNumber(c.text);
+                ADD_FAILURE() << '"' << c.text << '"';
+            } catch (const RuntimeError& e) {
+                EXPECT_EQ(e.number(), RuntimeError::TypeMismatch) << '"' << c.text << '"';
+            }
+        } else {
+            EXPECT_DOUBLE_EQ(readStrictNumber(c.text), c.value) << '"' << c.text << '"';
+        }
     }
 }
 

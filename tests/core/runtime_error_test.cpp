@@ -40,23 +40,18 @@ TEST(RuntimeError, EveryNumberIsDetected)
         {"overflowing quotient", [] { checked::div(1e300, one * 1e-300); }, 6},
         {"32-bit integer", [] { checked::toInt32(one * 2147483648.0); }, 6},
         {"division by zero", [&] { sub_ArcSin(one, deg, rad); }, 11},
+        {"text that is not a number", [] { readStrictNumber("abc"); }, 13},
         {"no error", [] { checked::div(one, one); }, 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(errorNumberOf(c.computation), c.number) << c.name;
 }
 
-TEST(RuntimeError, TypeMismatchHasItsNumberAndDescription)
-{
-    const RuntimeError e(RuntimeError::TypeMismatch);
-    EXPECT_EQ(e.number(), 13);
-    EXPECT_EQ(e.description(), "型が一致しません。");
-}
-
 TEST(RuntimeError, DescriptionsAreJapanese)
 {
     EXPECT_EQ(RuntimeError(RuntimeError::DivisionByZero).description(), "0 で除算しました。");
     EXPECT_EQ(RuntimeError(RuntimeError::Overflow).description(), "オーバーフローしました。");
+    EXPECT_EQ(RuntimeError(RuntimeError::TypeMismatch).description(), "型が一致しません。");
     EXPECT_EQ(RuntimeError(RuntimeError::InvalidArgument).description(),
               "プロシージャの呼び出し、または引数が不正です。");
 }
