@@ -1,8 +1,8 @@
 #include "field_number.h"
 
+#include "checked_math.h"
 #include "runtime_error.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -64,8 +64,8 @@ double readRadixInteger(Cursor& in, int radix)
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The number at the start of in; complete is false when no digit was found or
-// an exponent mark had no digits after it.
+// The number at the start of in, an infinity beyond the double range; complete
+// is false when no digit was found or an exponent mark had no digits after it.
 double readNumber(Cursor& in, bool& complete)
 {
     complete = false;
@@ -117,11 +117,7 @@ double readNumber(Cursor& in, bool& complete)
         if (complete)
             number += exponent;
     }
-    errno = 0;
-    const double value = std::strtod(number.c_str(), nullptr);
-    if (errno == ERANGE && std::isinf(value))
-        throw RuntimeError(RuntimeError::Overflow);
-    return value;
+    return std::strtod(number.c_str(), nullptr);
 }
 
 } // namespace
@@ -130,7 +126,7 @@ double readFieldNumber(std::string_view text)
 {
     Cursor in(text, true);
     bool complete = false;
-    return readNumber(in, complete);
+    return checked::finite(readNumber(in, complete));
 }
 
 double readStrictNumber(std::string_view text)
@@ -139,9 +135,9 @@ double readStrictNumber(std::string_view text)
     bool complete = false;
     const double value = readNumber(in, complete);
     in.skip();
-    if (!complete || !in.atEnd())
+    if (!complete || !in.atEnd()) // a text that is no number, even if its start overflows
         throw RuntimeError(RuntimeError::TypeMismatch);
-    return value;
+    return checked::finite(value);
 }
 
 std::string fieldNumberText(double x)
@@ -153,6 +149,10 @@ std::string fieldNumberText(double x)
     // 15 significant digits: "d.dddddddddddddde+XX".
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.14e", std::fabs(x));
+    // The largest doubles round up to 1.79769313486232e+308, beyond the double
+    // range, which would overflow when the field is read: they round down.
+    if (std::isinf(std::strtod(buf, nullptr)))
+        --buf[15];
     std::string mantissa;
     mantissa += buf[0];
     mantissa.append(buf + 2, 14);

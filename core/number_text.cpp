@@ -44,11 +44,14 @@ std::string format(double x, int16_t w, int16_t d, Grouping grouping)
 {
     std::string text;
     try {
-        double v = 0.0;
+        double v = 0.0; // its sign is the text's; it overflows beyond 32 bits
         sub_Marume(x, d, v);
-        const int32_t k = checked::toInt32(std::trunc(std::fabs(v)));
         double c = 0.0;
         sub_Marume(std::fabs(x - std::trunc(x)), d, c);
+        // The integer part carries exactly when the fraction rounded up to 1; that
+        // of v may not agree (131072.995 to 2 decimals), as sub_Marume's bias of
+        // 1e-11 on |x| is lost or grown to an ulp once |x| is large.
+        const int32_t k = checked::toInt32(std::trunc(std::fabs(x)) + (c >= 1.0 ? 1.0 : 0.0));
         text = integerText(k, grouping) + '.' + fractionDigits(c, d);
         if (v < 0.0)
             text.insert(0, 1, '-');

@@ -44,6 +44,7 @@ TEST(readStrictNumber, WholeTextMustBeANumber)
         {"12", 12},     {" 9 ", 9},      {"-2.5", -2.5}, {"1.5D3", 1500}, {"&H1F", 31},  {"10\t", 10},
         {"abc", NAN},   {"", NAN},       {"12abc", NAN}, {"1 2", NAN},    {"1.5E", NAN}, {"-", NAN},
         {"&H", NAN},    {"&X1", NAN},
+        {"1e400x", NAN}, // fault: overflow (6) instead of type mismatch
     };
     for (const auto& c : cases) {
         if (std::isnan(c.value)) {
@@ -71,6 +72,7 @@ TEST(fieldNumberText, ShortestDecimalText)
         {0.00001, "0.00001"},   {0.000001, "1E-06"},   {-2.5e-7, "-2.5E-07"},   {35.0423, "35.0423"},
         {1.0 / 3.0, "0.333333333333333"},              {2.0 / 3.0, "0.666666666666667"},
         {999999999999999.9, "1E+15"},
+        {1.7976931348623157e308, "1.79769313486231E+308"}, // fault: its text overflowed when read
     };
     for (const auto& c : cases)
         EXPECT_EQ(fieldNumberText(c.x), c.text) << c.x;

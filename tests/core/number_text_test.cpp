@@ -72,6 +72,9 @@ TEST(NumberText, FixedWidthTexts)
         {"small fraction keeps its digits", 12.000001, 12, 6, "   12.000001", "   12.000001"},
         {"largest 32-bit integer", 2147483647.0, 16, 1, "  2147 483 647.0", "    2147483647.0"},
         {"infinity", 1.0 / 0.0, 8, 2, "    *.**", "    *.**"},
+        // Fault: the integer part followed sub_Marume(x), not the fraction (131 072.00, 16 386.9).
+        {"fraction carries where the bias is lost", 131072.995, 12, 2, "  131 073.00", "   131073.00"},
+        {"no carry where the bias grows", 16385.94999999999, 10, 1, "  16 385.9", "   16385.9"},
     };
     for (const auto& c : cases) {
         const auto w = static_cast<int16_t>(c.w), d = static_cast<int16_t>(c.d);
