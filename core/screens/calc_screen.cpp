@@ -74,7 +74,7 @@ bool CalcScreen::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress:
         if (isEnter(static_cast<QKeyEvent*>(event))) {
             if (field.handlers.enter)
-                field.handlers.enter();
+                guarded(field.handlers.enter);
             return true;
         }
         break;
@@ -100,7 +100,7 @@ bool CalcScreen::eventFilter(QObject* watched, QEvent* event)
         if (watched == control && field.entered && !isWindowOrPopupChange(static_cast<QFocusEvent*>(event))) {
             field.entered = false;
             if (field.handlers.leave)
-                field.handlers.leave();
+                guarded(field.handlers.leave);
         }
         break;
     default:

@@ -62,7 +62,19 @@ QComboBox* editableCombo(QWidget* parent, const char* name)
     auto* combo = named(new QComboBox(parent), name);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // An item is chosen only from the list: typed text is neither completed to
+    // an item ("1" to "10") nor taken as the choice of the item it matches when
+    // the box is left, as an editable QComboBox would otherwise do.
+    combo->setCompleter(nullptr);
+    QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
     return combo;
+}
+
+void setColumns(QLineEdit* field, int columns)
+{
+    // The text margins and the frame come on top of the characters themselves.
+    constexpr int kFrame = 10;
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(columns, QLatin1Char('0'))) + kFrame);
 }
 
 QListWidget* list(QWidget* parent, const char* name)

@@ -27,8 +27,11 @@ QRadioButton* option(QWidget* parent, const char* name, const QString& caption);
 QCheckBox* check(QWidget* parent, const char* name, const QString& caption);
 QLabel* label(QWidget* parent, const QString& text, const char* name = nullptr);
 QGroupBox* frame(QWidget* parent, const QString& title, const char* name = nullptr);
-// A zone list that also takes typed text.
+// A zone list that also takes typed text. Only choosing an item from the list
+// (QComboBox::activated) chooses one; typed text stays text.
 QComboBox* editableCombo(QWidget* parent, const char* name);
+// Makes a field just wide enough for columns single-byte characters of its font.
+void setColumns(QLineEdit* field, int columns);
 QListWidget* list(QWidget* parent, const char* name);
 
 } // namespace controls

@@ -2,7 +2,9 @@
 
 #include "program_values.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QTest>
 
@@ -80,6 +82,38 @@ void ScreenTest::type(QWidget* field, const QString& text)
 }
 
 void ScreenTest::pressEnter(QWidget* field) { QTest::keyClick(field, Qt::Key_Return); }
+
+void ScreenTest::enter(std::initializer_list<std::pair<QWidget*, QString>> typed)
+{
+    for (const auto& [field, text] : typed) {
+        type(field, text);
+        pressEnter(field);
+    }
+}
+
+void ScreenTest::click(const QWidget* root, const char* name)
+{
+    // Near the left end: a check box or an option button stretched by its
+    // layout takes clicks on its mark and caption only.
+    QAbstractButton* button = child<QAbstractButton>(root, name);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+QStringList ScreenTest::textsOf(const QWidget* root, std::initializer_list<const char*> names)
+{
+    QStringList texts;
+    for (const char* name : names)
+        texts << textOf(root, name);
+    return texts;
+}
+
+QString ScreenTest::focused()
+{
+    QWidget* w = QApplication::focusWidget();
+    if (w && qobject_cast<QComboBox*>(w->parentWidget()))
+        w = w->parentWidget();
+    return w ? w->objectName() : QString();
+}
 
 void ScreenTest::focusTo(QWidget* control)
 {

@@ -12,8 +12,10 @@
 #include <QTimer>
 #include <QWidget>
 #include <deque>
+#include <initializer_list>
 #include <ostream>
 #include <gtest/gtest.h>
+#include <utility>
 #include <vector>
 
 // Readable Qt texts in test failures.
@@ -45,6 +47,14 @@ protected:
 
     // Shows a top-level widget and waits until it is exposed and active.
     void showActive(QWidget* widget);
+    // Creates a screen and shows it active.
+    template <typename Screen>
+    Screen* open()
+    {
+        auto* screen = new Screen;
+        showActive(screen);
+        return screen;
+    }
     // Activates the window again, as a closing modal dialog would.
     void reactivate(QWidget* widget);
 
@@ -61,6 +71,15 @@ protected:
     // A click into the field, then the keys of text (replacing the selection).
     static void type(QWidget* field, const QString& text);
     static void pressEnter(QWidget* field);
+    // Types each text into its field followed by Enter.
+    static void enter(std::initializer_list<std::pair<QWidget*, QString>> typed);
+    // A mouse click on the named button, option button or check box of root.
+    static void click(const QWidget* root, const char* name);
+    // The texts of the named fields, in order.
+    static QStringList textsOf(const QWidget* root, std::initializer_list<const char*> names);
+    // The object name of the control that has the focus; an editable combo
+    // box stands for its line edit.
+    static QString focused();
     // Moves the focus to another control, as a click on it would.
     static void focusTo(QWidget* control);
 

@@ -8,6 +8,8 @@
 #include "screen_fixture.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QTest>
@@ -124,6 +126,44 @@ TEST_F(ScreenKit, ErrorDialogDuringLeaveDoesNotReenterTheComputation)
     EXPECT_EQ(box.icon, QMessageBox::Critical);
     EXPECT_EQ(box.text, "ｴﾗｰ番号  11  ｴﾗｰが発生しました。\r\n\r\n0 で除算しました。");
     EXPECT_TRUE(screen->txtA->hasFocus());
+}
+
+// A fault outside a guarded computation (the rewrite of a number beyond the
+// double range) must not escape from the event loop.
+TEST_F(ScreenKit, RunTimeErrorInALeaveHandlerShowsTheErrorDialog)
+{
+    type(screen->txtA, "1E999");
+    pressEnter(screen->txtA);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(boxes.shown[0].text.startsWith("ｴﾗｰ番号  6  ｴﾗｰが発生しました。"));
+    EXPECT_EQ(screen->txtA->text(), "1E999");
+    EXPECT_TRUE(screen->txtB->hasFocus());
+}
+
+// Only choosing from the list chooses an item: typed text is not completed
+// to an item, and leaving the box with the text of an item does not choose it.
+TEST_F(ScreenKit, TypingIntoAZoneListChoosesNoItem)
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    QComboBox* list = controls::editableCombo(&window, "Combo1");
+    list->addItems({" 1", " 9", "10"});
+    QLineEdit* other = controls::input(&window, "txtX");
+    layout->addWidget(list);
+    layout->addWidget(other);
+    int chosen = 0;
+    QObject::connect(list, &QComboBox::activated, [&chosen] { ++chosen; });
+    showActive(&window);
+    for (const char* typed : {"1", " 9"}) {
+        focusTo(list);
+        list->lineEdit()->selectAll();
+        QTest::keyClicks(list->lineEdit(), typed);
+        EXPECT_EQ(list->currentText(), typed);
+        focusTo(other);
+        EXPECT_EQ(list->currentText(), typed);
+    }
+    EXPECT_EQ(chosen, 0);
+    EXPECT_EQ(list->currentIndex(), 0);
 }
 
 TEST_F(ScreenKit, ErrorDialogSetsErrFlag)
