@@ -54,7 +54,7 @@ frmBL_XY_Keisan2::frmBL_XY_Keisan2(QWidget* parent) : CalcScreen("frmBL_XY_Keisa
     layOut();
     connectHandlers();
 
-    // Form_Load
+    // Form_Load: the arbitrary system 0 is not offered here; it becomes zone 1.
     int16_t& zone = programValues().ZahyoKei;
     if (zone == 0)
         zone = 1;

@@ -148,4 +148,14 @@ TEST_F(ST, ClearEmptiesEverythingAndGoesToTheFirstField)
     EXPECT_EQ(focused(), "txtX1");
 }
 
+// Coordinates whose squares leave the double range: the shared error dialog.
+TEST_F(ST, ArithmeticFaultsShowTheErrorDialog)
+{
+    openWithZone(9);
+    enterPoints("1E300", "1E300", "-1E300", "-1E300");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].title, "ｴﾗｰ");
+    EXPECT_TRUE(boxes.shown[0].text.startsWith("ｴﾗｰ番号  6  ｴﾗｰが発生しました。")) << boxes.shown[0].text;
+}
+
 } // namespace
