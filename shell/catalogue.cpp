@@ -1,5 +1,9 @@
 #include "catalogue.h"
 
+#include "frmAreaCoordCnge_Keisan2.h"
+#include "frmBL_XY_Keisan2.h"
+#include "frmST_Keisan2.h"
+
 namespace {
 
 using P = CatalogueEntry::Placement;
@@ -16,12 +20,12 @@ std::vector<CatalogueEntry> makeCatalogue()
 {
     return {
         {1, "高低角補正計算", "frmKoutei_Hosei", P::Designed, {}},
-        {2, "座標による距離・方向角の計算", "frmST_Keisan2", P::Designed, {}},
+        {2, "座標による距離・方向角の計算", "frmST_Keisan2", P::Designed, screen<frmST_Keisan2>()},
         {3, "経緯度による距離・方位角の計算", "frmSA_Keisan2", P::Designed, {}},
-        {4, "ＢＬ ←→ ＸＹ変換", "frmBL_XY_Keisan2", P::Designed, {}},
+        {4, "ＢＬ ←→ ＸＹ変換", "frmBL_XY_Keisan2", P::Designed, screen<frmBL_XY_Keisan2>()},
         {5, "ＢＬ ←→ メッシュコード変換", "frmBL_Mesh", P::Left4500, {}},
         {6, "ＢＬＨ ←→ 地心直交座標変換", "frmBLH_XYZkeisan2", P::Designed, {}},
-        {7, "座標系座標変換(XY→XY)", "frmAreaCoordCnge_Keisan2", P::Designed, {}},
+        {7, "座標系座標変換(XY→XY)", "frmAreaCoordCnge_Keisan2", P::Designed, screen<frmAreaCoordCnge_Keisan2>()},
         {8, "オープントラバース座標計算", "frmOpenTrv2", P::Designed, {}},
         {9, "高低計算", "frmVertical2", P::Designed, {}},
         {10, "逆座標（Ｓ・Ｔ）計算", "frmGyakuTrvST2", P::Designed, {}},

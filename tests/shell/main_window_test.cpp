@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -161,6 +162,39 @@ TEST_F(MainWindow, YesSavesTheZoneForTheNextStart)
     resetProgramValues();
     MDIDAVURedav next(tempDir.path());
     EXPECT_EQ(programValues().ZahyoKei, 9);
+}
+
+TEST_F(MainWindow, ZoneChosenOnAGeodesyScreenIsSavedOnYes)
+{
+    trigger("BL_XY");
+    settle();
+    QMdiSubWindow* sub = findWindow(main->area(), "frmBL_XY_Keisan2");
+    ASSERT_NE(sub, nullptr);
+    auto* zones = child<QComboBox>(sub->widget(), "Combo1");
+    const int nine = zones->findText(" 9");
+    ASSERT_GE(nine, 0);
+    zones->setCurrentIndex(nine);
+    emit zones->activated(nine);
+    EXPECT_EQ(programValues().ZahyoKei, 9);
+    boxes.answers.assign(1, QMessageBox::Yes);
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(settingsBytes(), QByteArray::fromHex("0900C0C0FF00"));
+}
+
+TEST_F(MainWindow, CatalogueOpensTheGeodesyScreens)
+{
+    const struct {
+        int row;
+        const char* window;
+    } entries[] = {{1, "frmST_Keisan2"}, {3, "frmBL_XY_Keisan2"}, {6, "frmAreaCoordCnge_Keisan2"}};
+    for (const auto& e : entries) {
+        catalogueList()->setCurrentRow(e.row);
+        settle();
+        EXPECT_EQ(openWindows(), (QStringList{"frmDAVURedavMenu", e.window}));
+        const QMdiSubWindow* sub = findWindow(main->area(), e.window);
+        ASSERT_NE(sub, nullptr);
+        EXPECT_EQ(sub->geometry(), toPixels(*designPlacement(e.window), main->area())) << e.window;
+    }
 }
 
 TEST_F(MainWindow, CatalogueEndAsksAndNoBringsTheCatalogueBack)
