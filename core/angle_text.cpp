@@ -89,3 +89,9 @@ std::string angleColumnsSeconds(double degrees, int16_t n)
     const DecimalSplit a = secondsSplit(degrees, n);
     return rightAligned(a.d, 4) + rightAligned(a.m, 3) + fun_Dbl_Format(a.s, static_cast<int16_t>(n + 4), n);
 }
+
+std::string angleTextDmmss(double degrees, int16_t width)
+{
+    const WholeSplit a = roundedSplit(degrees);
+    return fun_Dbl_Format(a.d + a.m * 0.01 + a.s * 0.0001, width, 4);
+}

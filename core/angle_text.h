@@ -37,3 +37,9 @@ std::string angleTextSecondsSigned(double degrees, int16_t n, char sign);
 // 4, minutes in 3, seconds as the number text of width n + 4:
 // "  45  0  0.000000" with n 6.
 std::string angleColumnsSeconds(double degrees, int16_t n);
+
+// The d.mmss notation of an angle to whole seconds (the rounded split of
+// sub_Hms): degrees + minutes x 0.01 + seconds x 0.0001 as the number text of
+// width columns with 4 decimals. 270° gives "270.0000" in width 8;
+// 35°04'59.6" gives "  35.0500" in width 9.
+std::string angleTextDmmss(double degrees, int16_t width);

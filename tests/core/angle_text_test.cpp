@@ -25,6 +25,11 @@ TEST(AngleText, EveryForm)
         {"sign chosen by caller", angleTextSecondsSigned(-dms(0, 40, 9.25), 2, '-'), "- 0°40′ 9.25″"},
         {"columns with six decimals", angleColumnsSeconds(45.0, 6), "  45  0  0.000000"},
         {"inverse of (-1, 1) shows 135°", angleTextPlain(134.9999999999998), "135°0′0″"},
+        {"d.mmss", angleTextDmmss(270.0, 8), "270.0000"},
+        {"d.mmss of zero", angleTextDmmss(0.0, 9), "   0.0000"},
+        {"d.mmss rounds to whole seconds", angleTextDmmss(dms(35, 4, 59.6), 9), "  35.0500"},
+        {"d.mmss of seconds", angleTextDmmss(dms(35, 4, 23), 9), "  35.0423"},
+        {"d.mmss wraps 360° to 0", angleTextDmmss(dms(359, 59, 59.6), 9), "   0.0000"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.actual, c.expected) << c.name;
