@@ -2,6 +2,8 @@
 
 #include "frmAreaCoordCnge_Keisan2.h"
 #include "frmBL_XY_Keisan2.h"
+#include "frmGyakuTrvST2.h"
+#include "frmOpenTrv2.h"
 #include "frmST_Keisan2.h"
 
 namespace {
@@ -26,9 +28,9 @@ std::vector<CatalogueEntry> makeCatalogue()
         {5, "ＢＬ ←→ メッシュコード変換", "frmBL_Mesh", P::Left4500, {}},
         {6, "ＢＬＨ ←→ 地心直交座標変換", "frmBLH_XYZkeisan2", P::Designed, {}},
         {7, "座標系座標変換(XY→XY)", "frmAreaCoordCnge_Keisan2", P::Designed, screen<frmAreaCoordCnge_Keisan2>()},
-        {8, "オープントラバース座標計算", "frmOpenTrv2", P::Designed, {}},
+        {8, "オープントラバース座標計算", "frmOpenTrv2", P::Designed, screen<frmOpenTrv2>()},
         {9, "高低計算", "frmVertical2", P::Designed, {}},
-        {10, "逆座標（Ｓ・Ｔ）計算", "frmGyakuTrvST2", P::Designed, {}},
+        {10, "逆座標（Ｓ・Ｔ）計算", "frmGyakuTrvST2", P::Designed, screen<frmGyakuTrvST2>()},
         {11, "交点計算", "frmKoutenMenu", P::UnderCatalogue, {}},
         {12, "中心線の要素", "frmRD_YousoData", P::Designed, {}},
         {13, "中心線 中間点の計算", "frmRD_TyukanMenu", P::UnderCatalogue, {}},
