@@ -3,6 +3,7 @@
 #include "angle_text.h"
 #include "controls.h"
 #include "fun_Dbl_Format.h"
+#include "option_click.h"
 #include "program_values.h"
 #include "sub_BL_XY.h"
 #include "sub_Hr.h"
@@ -151,14 +152,8 @@ void frmBL_XY_Keisan2::layOut()
 
 void frmBL_XY_Keisan2::connectHandlers()
 {
-    connect(Option1, &QRadioButton::toggled, this, [this](bool selected) {
-        if (selected)
-            Option1_Click();
-    });
-    connect(Option2, &QRadioButton::toggled, this, [this](bool selected) {
-        if (selected)
-            Option2_Click();
-    });
+    onChosen(Option1, this, &frmBL_XY_Keisan2::Option1_Click);
+    onChosen(Option2, this, &frmBL_XY_Keisan2::Option2_Click);
     connect(Combo1, &QComboBox::activated, this, &frmBL_XY_Keisan2::Combo1_Click);
     setFieldHandlers(Combo1, {[this] { txtB->setFocus(); }, [this] { Combo1_LostFocus(); }, false});
     setFieldHandlers(txtB, {[this] {
