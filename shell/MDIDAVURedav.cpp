@@ -56,15 +56,9 @@ uint32_t toBgr(const QColor& c)
         | static_cast<uint32_t>(c.blue()) << 16;
 }
 
-QMdiSubWindow* addPlaced(QMdiArea* area, QWidget* window)
+void showDesigned(QMdiArea* area, QWidget* window)
 {
-    QMdiSubWindow* sub = area->addSubWindow(window);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    const QRect pixels = toPixels(*designPlacement(window->objectName()), area);
-    sub->move(pixels.topLeft());
-    sub->setFixedSize(pixels.size());
-    sub->show();
-    return sub;
+    showPlaced(area, window, *designPlacement(window->objectName()));
 }
 
 } // namespace
@@ -144,11 +138,8 @@ void MDIDAVURedav::createToolbars()
 
 void MDIDAVURedav::ShowCatalogue()
 {
-    if (QMdiSubWindow* open = findWindow(area_, "frmDAVURedavMenu")) {
-        area_->setActiveSubWindow(open);
-        return;
-    }
-    addPlaced(area_, new frmDAVURedavMenu(area_));
+    if (!bringForward(area_, "frmDAVURedavMenu"))
+        showDesigned(area_, new frmDAVURedavMenu(area_));
 }
 
 void MDIDAVURedav::chooseCalculation(int16_t n)
@@ -183,10 +174,8 @@ void MDIDAVURedav::Toolbar4_Click()
 
 void MDIDAVURedav::Version_Click()
 {
-    if (QMdiSubWindow* open = findWindow(area_, "frmDAVURedavVersion"))
-        area_->setActiveSubWindow(open);
-    else
-        addPlaced(area_, new frmDAVURedavVersion);
+    if (!bringForward(area_, "frmDAVURedavVersion"))
+        showDesigned(area_, new frmDAVURedavVersion);
 }
 
 void MDIDAVURedav::closeEvent(QCloseEvent* event)

@@ -52,25 +52,35 @@ QMdiSubWindow* findWindow(QMdiArea* area, const QString& objectName)
     return nullptr;
 }
 
+bool bringForward(QMdiArea* area, const QString& objectName)
+{
+    QMdiSubWindow* open = findWindow(area, objectName);
+    if (open)
+        area->setActiveSubWindow(open);
+    return open != nullptr;
+}
+
 void FormSentaku(QMdiArea* area, int16_t n)
 {
     const CatalogueEntry* entry = catalogueEntry(n);
     if (!entry || !entry->create)
         return;
-    if (QMdiSubWindow* open = findWindow(area, entry->window)) {
-        area->setActiveSubWindow(open);
-        return;
-    }
-    QWidget* window = entry->create();
-    QMdiSubWindow* sub = area->addSubWindow(window);
+    if (!bringForward(area, entry->window))
+        showPlaced(area, entry->create(), placementOf(*entry));
+}
+
+QMdiSubWindow* showPlaced(QMdiArea* area, QWidget* window, const Twips& twips)
+{
+    // Calculation windows keep their designed size: no maximise button.
+    QMdiSubWindow* sub = area->addSubWindow(window, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                                        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    const Twips twips = placementOf(*entry);
     const QRect pixels = toPixels(twips, area);
     sub->move(pixels.topLeft());
     if (twips.width > 0)
         sub->setFixedSize(pixels.size());
     sub->show();
-    window->setFocus();
+    return sub;
 }
 
 void AllClose(QMdiArea* area)
