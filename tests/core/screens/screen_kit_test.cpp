@@ -44,6 +44,7 @@ public:
     {
         ++computations;
         if (!guarded([this] { txtQ->setText(QString::number(checked::div(fieldValue(txtA), fieldValue(txtB)))); })) {
+            errFlagAfterDialog = programValues().ErrFlag;
             programValues().ErrFlag = 0;
             txtQ->clear();
         }
@@ -53,6 +54,7 @@ public:
     QPushButton* cmdGo;
     int computations = 0;
     int clicks = 0;
+    int errFlagAfterDialog = 0;
 };
 
 class ScreenKit : public ScreenTest {
@@ -125,6 +127,7 @@ TEST_F(ScreenKit, ErrorDialogDuringLeaveDoesNotReenterTheComputation)
     EXPECT_EQ(box.title, "ｴﾗｰ");
     EXPECT_EQ(box.icon, QMessageBox::Critical);
     EXPECT_EQ(box.text, "ｴﾗｰ番号  11  ｴﾗｰが発生しました。\r\n\r\n0 で除算しました。");
+    EXPECT_EQ(screen->errFlagAfterDialog, 1);
     EXPECT_TRUE(screen->txtA->hasFocus());
 }
 
