@@ -19,3 +19,11 @@ void sub_Hr(double v, double& deg, int16_t& D, int16_t& M, int16_t& Sr, double& 
     deg = (M / 60.0 + d + sec / 3600.0) * s;
     D = static_cast<int16_t>(s * d);
 }
+
+double dmmssToDegrees(double v)
+{
+    double degrees = 0.0, seconds = 0.0;
+    int16_t d = 0, m = 0, wholeSeconds = 0;
+    sub_Hr(v, degrees, d, m, wholeSeconds, seconds);
+    return degrees;
+}

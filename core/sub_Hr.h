@@ -8,3 +8,6 @@
 // whole seconds rounded half up (not carried); S, the seconds with fraction.
 // A value of 32768 or more in magnitude raises overflow (whole degrees are 16-bit).
 void sub_Hr(double v, double& deg, int16_t& D, int16_t& M, int16_t& Sr, double& S);
+
+// The decimal degrees of a d.mmss value: the first output of sub_Hr.
+double dmmssToDegrees(double v);

@@ -3,7 +3,6 @@
 // window each opens.
 
 #include <QString>
-#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -15,7 +14,6 @@ struct CatalogueEntry {
         UnderCatalogue,  // left 50, just under the catalogue (second-level catalogues)
         Left4500,        // left 4500, the window's own top and size
     };
-    int16_t number;
     QString text;       // the catalogue's list text
     QString window;     // object name of the window opened
     Placement placement;

@@ -29,13 +29,7 @@ namespace {
 constexpr int kResultColumns = 13;
 
 // The angle a field holds in d.mmss notation, in decimal degrees.
-double degreesOf(const QLineEdit* field)
-{
-    double degrees = 0.0, seconds = 0.0;
-    int16_t d = 0, m = 0, wholeSeconds = 0;
-    sub_Hr(fieldValue(field), degrees, d, m, wholeSeconds, seconds);
-    return degrees;
-}
+double degreesOf(const QLineEdit* field) { return dmmssToDegrees(fieldValue(field)); }
 
 // A direction brought below 360 by one turn at most.
 double belowFullTurn(double degrees) { return degrees >= 360.0 ? degrees - 360.0 : degrees; }
@@ -55,7 +49,9 @@ frmOpenTrv2::frmOpenTrv2(QWidget* parent) : CalcScreen("frmOpenTrv2", "オープ
     programValues().KeisanKeta = 3;
     fraBackXY->hide();
     Option1->setChecked(true);
+    // The first field to fill, also when the main window gives the screen the focus.
     setFocusProxy(txtBackT);
+    txtBackT->setFocus();
 }
 
 void frmOpenTrv2::createControls()

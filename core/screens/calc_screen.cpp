@@ -4,6 +4,7 @@
 #include "field_number.h"
 #include "sub_TextSentaku.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -59,6 +60,16 @@ bool CalcScreen::guarded(const std::function<void()>& computation)
     }
 }
 
+// The focus moving to another window of the program (the catalogue, another
+// calculation) or away from a screen that is closing deactivates the screen:
+// that is not leaving a field, and computing or validating there would act on
+// a screen the surveyor has turned away from.
+bool CalcScreen::focusStaysOnScreen() const
+{
+    const QWidget* next = QApplication::focusWidget();
+    return isVisible() && (!next || isAncestorOf(next));
+}
+
 bool CalcScreen::eventFilter(QObject* watched, QEvent* event)
 {
     // An editable combo box passes its keys through its line edit.
@@ -99,7 +110,7 @@ bool CalcScreen::eventFilter(QObject* watched, QEvent* event)
         // still travelling to another control.
         if (watched == control && field.entered && !isWindowOrPopupChange(static_cast<QFocusEvent*>(event))) {
             field.entered = false;
-            if (field.handlers.leave)
+            if (field.handlers.leave && focusStaysOnScreen())
                 guarded(field.handlers.leave);
         }
         break;

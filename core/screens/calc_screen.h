@@ -8,8 +8,9 @@
 // - Leaving runs the field's leave handler, usually the rewrite of the text as
 //   the number it reads as.
 // "Taking" and "leaving" are focus moves between controls of the program: a
-// message box opening, a popup or the window being deactivated are neither, so
-// a computation started by leaving a field never re-enters itself.
+// message box opening, a popup, the window being deactivated or closed and the
+// focus moving to another window of the program are neither, so a computation
+// started by leaving a field never re-enters itself or runs on a closing screen.
 // The handlers run under the shared error handler: a run-time error in one (a
 // typed 1E999 overflows when the field is rewritten) shows the shared error
 // dialog instead of escaping from the event loop.
@@ -47,6 +48,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool focusStaysOnScreen() const;
+
     struct Field {
         FieldHandlers handlers;
         bool entered = false; // took the focus and has not left it since

@@ -29,7 +29,10 @@ QLineEdit* result(QWidget* parent, const char* name)
     auto* field = named(new QLineEdit(parent), name);
     field->setReadOnly(true);
     field->setFont(fixedFont());
-    field->setFocusPolicy(Qt::ClickFocus);
+    // A click into a result must not leave the input field: that would run its
+    // leave handler, which may empty the very result. The text can still be
+    // selected with the mouse and copied from the context menu.
+    field->setFocusPolicy(Qt::NoFocus);
     return field;
 }
 

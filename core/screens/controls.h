@@ -19,7 +19,7 @@ namespace controls {
 // An input field.
 QLineEdit* input(QWidget* parent, const char* name);
 // A result field: read-only (its text can still be selected and copied), in the
-// fixed-pitch font, out of the Tab order.
+// fixed-pitch font, never taking the focus.
 QLineEdit* result(QWidget* parent, const char* name);
 // A button; Enter on it while it has the focus clicks it.
 QPushButton* button(QWidget* parent, const char* name, const QString& caption);

@@ -34,15 +34,6 @@ constexpr Labels kXYtoBL{"Ｘ=", "Ｙ=", "緯度（Ｂ） =", "経度（Ｌ） =
 constexpr int kResultColumns = 19;
 constexpr int kInputColumns = 14;
 
-// An angle typed in d.mmss notation, in decimal degrees.
-double degreesOfDmmss(double dmmss)
-{
-    double degrees = 0.0, seconds = 0.0;
-    int16_t d = 0, m = 0, wholeSeconds = 0;
-    sub_Hr(dmmss, degrees, d, m, wholeSeconds, seconds);
-    return degrees;
-}
-
 QString metres(double value) { return qstr(fun_Dbl_Format(value, 16, 4)) + "m"; }
 QString scaleText(double m) { return qstr(fun_Dbl_Format(m, 15, 8)); }
 QString convergenceText(double gamma, char sign) { return qstr(angleTextSecondsSigned(gamma, 2, sign)); }
@@ -237,8 +228,8 @@ void frmBL_XY_Keisan2::KekkaClear()
 void frmBL_XY_Keisan2::KeisanBLXY()
 {
     guarded([this] {
-        const double B = degreesOfDmmss(fieldValue(txtB));
-        const double L = degreesOfDmmss(fieldValue(txtL));
+        const double B = dmmssToDegrees(fieldValue(txtB));
+        const double L = dmmssToDegrees(fieldValue(txtL));
         double X = 0.0, Y = 0.0, gamma = 0.0, m = 0.0;
         sub_BL_XY(programValues().ZahyoKei, B, L, X, Y, gamma, m);
         txtX->setText(metres(X));

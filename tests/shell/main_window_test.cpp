@@ -117,6 +117,43 @@ TEST_F(MainWindow, ChoosingAnEntryClosesTheOpenCalculationAndTheVersionWindow)
     EXPECT_EQ(openWindows(), (QStringList{"frmDAVURedavMenu", "frmOpenTrv2"}));
 }
 
+// Closing a screen moved the focus out of its field, which ran the field's leave
+// handler on the closing screen and showed its validation message.
+TEST_F(MainWindow, TurningAwayFromAScreenRunsNoLeaveHandler)
+{
+    catalogueList()->setCurrentRow(6);
+    settle();
+    QWidget* zones = findWindow(main->area(), "frmAreaCoordCnge_Keisan2")->widget();
+    focusTo(child<QLineEdit>(zones, "txtY1"));
+    catalogueList()->setFocus(Qt::MouseFocusReason);
+    catalogueList()->setCurrentRow(7);
+    settle();
+    EXPECT_TRUE(boxes.shown.empty()) << boxes.shown.front().text.toStdString();
+
+    QWidget* traverse = findWindow(main->area(), "frmOpenTrv2")->widget();
+    focusTo(child<QLineEdit>(traverse, "txtKY"));
+    boxes.answers.assign(1, QMessageBox::No);
+    main->close();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "DAVURedav を終了しますか ？");
+}
+
+TEST_F(MainWindow, ScreensOpenWithTheFocusInTheirFirstField)
+{
+    const struct {
+        int row;
+        const char* window;
+        const char* field;
+    } screens[] = {{9, "frmGyakuTrvST2", "txtX1"}, {7, "frmOpenTrv2", "txtBackT"}, {3, "frmBL_XY_Keisan2", "txtB"}};
+    for (const auto& s : screens) {
+        catalogueList()->setCurrentRow(s.row);
+        settle();
+        QWidget* screen = findWindow(main->area(), s.window)->widget();
+        ASSERT_NE(QApplication::focusWidget(), nullptr) << s.window;
+        EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(screen, s.field)) << s.window;
+    }
+}
+
 TEST_F(MainWindow, AllCloseKeepsOnlyTheCatalogue)
 {
     catalogueList()->setCurrentRow(7);

@@ -108,6 +108,16 @@ TEST_F(ScreenKit, ClickingIntoAFieldSelectsItsTextOnceThePressIsHandled)
     EXPECT_EQ(screen->txtB->selectedText(), "123.45");
 }
 
+// A click into a result took the focus and ran the leave handler of the field,
+// which on several screens empties that very result.
+TEST_F(ScreenKit, ClickingAResultDoesNotLeaveTheField)
+{
+    type(screen->txtB, "4");
+    QTest::mouseClick(screen->txtQ, Qt::LeftButton);
+    EXPECT_TRUE(screen->txtB->hasFocus());
+    EXPECT_EQ(screen->computations, 0);
+}
+
 TEST_F(ScreenKit, EnterOnAFocusedButtonClicksIt)
 {
     screen->cmdGo->setFocus();
