@@ -46,9 +46,7 @@ frmGyakuTrvST2::frmGyakuTrvST2(QWidget* parent) : CalcScreen("frmGyakuTrvST2", "
     // Form_Load: 3 decimals, single mode.
     Opt3->setChecked(true);
     Option1->setChecked(true);
-    // The first field to fill, also when the main window gives the screen the focus.
-    setFocusProxy(txtX1);
-    txtX1->setFocus();
+    setFirstField(txtX1);
 }
 
 void frmGyakuTrvST2::createControls()

@@ -49,9 +49,7 @@ frmOpenTrv2::frmOpenTrv2(QWidget* parent) : CalcScreen("frmOpenTrv2", "オープ
     programValues().KeisanKeta = 3;
     fraBackXY->hide();
     Option1->setChecked(true);
-    // The first field to fill, also when the main window gives the screen the focus.
-    setFocusProxy(txtBackT);
-    txtBackT->setFocus();
+    setFirstField(txtBackT);
 }
 
 void frmOpenTrv2::createControls()

@@ -49,6 +49,12 @@ void CalcScreen::setFieldHandlers(QWidget* control, FieldHandlers handlers)
         combo->lineEdit()->installEventFilter(this);
 }
 
+void CalcScreen::setFirstField(QWidget* field)
+{
+    setFocusProxy(field);
+    field->setFocus();
+}
+
 bool CalcScreen::guarded(const std::function<void()>& computation)
 {
     try {

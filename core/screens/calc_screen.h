@@ -41,6 +41,10 @@ protected:
     // conventions above.
     void setFieldHandlers(QWidget* control, FieldHandlers handlers);
 
+    // The field the screen opens in; it also takes the focus whenever the main
+    // window gives the screen the focus.
+    void setFirstField(QWidget* field);
+
     // Runs a computation under the shared error handler: a run-time error shows
     // the shared error dialog and returns false.
     bool guarded(const std::function<void()>& computation);

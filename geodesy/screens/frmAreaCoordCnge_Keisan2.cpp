@@ -75,9 +75,7 @@ frmAreaCoordCnge_Keisan2::frmAreaCoordCnge_Keisan2(QWidget* parent)
         list->setCurrentIndex(-1);
         list->clearEditText();
     }
-    // The first field to fill, also when the main window gives the screen the focus.
-    setFocusProxy(Combo1);
-    Combo1->setFocus();
+    setFirstField(Combo1);
 }
 
 void frmAreaCoordCnge_Keisan2::createControls()

@@ -53,9 +53,7 @@ frmBL_XY_Keisan2::frmBL_XY_Keisan2(QWidget* parent) : CalcScreen("frmBL_XY_Keisa
     fillZoneList(Combo1);
     showZone(Combo1, zone);
     Option1->setChecked(true);
-    // The first field to fill, also when the main window gives the screen the focus.
-    setFocusProxy(txtB);
-    txtB->setFocus();
+    setFirstField(txtB);
 }
 
 void frmBL_XY_Keisan2::createControls()

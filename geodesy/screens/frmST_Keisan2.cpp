@@ -47,9 +47,7 @@ frmST_Keisan2::frmST_Keisan2(QWidget* parent) : CalcScreen("frmST_Keisan2", "座
     showDatum();
     fillZoneList(Combo1, ArbitraryZone::AtBothEnds);
     showZone(Combo1, programValues().ZahyoKei);
-    // The first field to fill, also when the main window gives the screen the focus.
-    setFocusProxy(txtX1);
-    txtX1->setFocus();
+    setFirstField(txtX1);
 }
 
 void frmST_Keisan2::createControls()
